@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake g++ googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
-wine wine64 wine32:i386 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei"
+wine wine64 wine32:i386 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei python3"
 
 missing=""
 for p in $packages; do

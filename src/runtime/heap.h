@@ -17,6 +17,9 @@ using OutOfMemoryRoutine = void (*)(std::size_t bytes);
 void* heap_take(std::size_t bytes);
 // Grows or shrinks `block` to `bytes` bytes, keeping its contents.
 void* heap_resize(void* block, std::size_t bytes);
+// Takes a block that the caller can do without: answers nullptr when the
+// heap refuses, without the out-of-memory routine.
+void* heap_try_take(std::size_t bytes) noexcept;
 // Gives a block back; nullptr is ignored.
 void heap_release(void* block) noexcept;
 

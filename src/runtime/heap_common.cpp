@@ -55,6 +55,18 @@ void* heap_take(std::size_t bytes)
     return block;
 }
 
+void* heap_try_take(std::size_t bytes) noexcept
+{
+    if (bytes == 0) {
+        bytes = 1;
+    }
+    void* block = refuse_request() ? nullptr : backend_take(bytes);
+    if (block != nullptr) {
+        ++live_blocks;
+    }
+    return block;
+}
+
 void* heap_resize(void* block, std::size_t bytes)
 {
     if (block == nullptr) {
