@@ -49,6 +49,10 @@ void close_all_files() noexcept;
 // target (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH).
 bool replace_file(std::string_view source, std::string_view target, SystemFailure* failure = nullptr);
 
+// A path in the same folder as `path` that no other running copy of the
+// program uses: `path`, a dot, this process's id, ".tmp".
+Text temporary_path_beside(std::string_view path);
+
 // Deletes the file `path`.
 bool remove_file(std::string_view path, SystemFailure* failure = nullptr);
 

@@ -12,8 +12,11 @@ struct SystemFailure {
     Text reason;            // FormatMessageA in the system's language, no final line end
 };
 
-// Whether the failure is a refused access (the program may need to run as
-// administrator).
-bool is_access_denied(const SystemFailure& failure) noexcept;
+// Whether the failure is a refused access (ERROR_ACCESS_DENIED): the
+// program may need to run as administrator.
+inline bool is_access_denied(const SystemFailure& failure) noexcept
+{
+    return failure.code == 5;
+}
 
 } // namespace adsl

@@ -1,15 +1,13 @@
 // The fatal error dialog's text, byte for byte.
 #include "runtime/fatal.h"
 #include "support/bytes.h"
+#include "support/gbk.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#if !defined(_WIN32)
-#include <iconv.h>
-#endif
 
 namespace adsl {
 namespace {
@@ -85,29 +83,10 @@ TEST(FatalErrorText, MessagesOfTheRunTimeErrorCodes)
 namespace adsl {
 namespace {
 
+using test::gbk_to_utf8;
+
 // The GBK constants, read back through the C library's own GBK table, say
 // what their comments say.
-std::string gbk_to_utf8(std::string_view gbk)
-{
-    iconv_t convert = iconv_open("UTF-8", "GBK");
-    if (convert == reinterpret_cast<iconv_t>(-1)) {
-        return "(no GBK converter)";
-    }
-    std::string in(gbk);
-    std::string out(in.size() * 3 + 4, '\0');
-    char* from = in.data();
-    char* to = out.data();
-    std::size_t from_left = in.size();
-    std::size_t to_left = out.size();
-    const std::size_t done = iconv(convert, &from, &from_left, &to, &to_left);
-    iconv_close(convert);
-    if (done == static_cast<std::size_t>(-1)) {
-        return "(not GBK)";
-    }
-    out.resize(out.size() - to_left);
-    return out;
-}
-
 TEST(FatalErrorText, GbkConstantsReadAsIntended)
 {
     const Text oom = compose_out_of_memory_message(1024);

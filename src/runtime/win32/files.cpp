@@ -295,6 +295,13 @@ bool replace_file(std::string_view source, std::string_view target, SystemFailur
     return moved != 0;
 }
 
+Text temporary_path_beside(std::string_view path)
+{
+    char suffix[32];
+    wsprintfA(suffix, ".%lu.tmp", static_cast<unsigned long>(GetCurrentProcessId()));
+    return join({path, suffix});
+}
+
 bool remove_file(std::string_view path, SystemFailure* failure)
 {
     const Text name = path_text(path);

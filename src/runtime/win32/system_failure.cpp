@@ -2,11 +2,6 @@
 
 namespace adsl {
 
-bool is_access_denied(const SystemFailure& failure) noexcept
-{
-    return failure.code == ERROR_ACCESS_DENIED;
-}
-
 void record_failure(SystemFailure* failure, std::string_view subject, DWORD code)
 {
     if (failure == nullptr) {
