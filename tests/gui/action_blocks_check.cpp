@@ -4,6 +4,7 @@
 // that an action shows are answered by a second thread, which also counts
 // them, so that each case shows the path it took.
 #include "check.h"
+#include "script_file.h"
 
 #include "config/actions.h"
 #include "runtime/heap.h"
@@ -17,8 +18,6 @@ using namespace adsl;
 using namespace adsl::test;
 
 namespace {
-
-constexpr char script[] = "C:\\Windows\\system32\\adsl.bat";
 
 std::atomic<int> boxes_answered{0};
 std::atomic<bool> answering{true};
@@ -47,23 +46,6 @@ DWORD WINAPI answer_boxes(void*)
         Sleep(30);
     }
     return 0;
-}
-
-void remove_script()
-{
-    SetFileAttributesA(script, FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(script)) {
-        RemoveDirectoryA(script);
-    }
-}
-
-void put_script(const std::string& bytes)
-{
-    remove_script();
-    HANDLE h = CreateFileA(script, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
 }
 
 bool no_events(WindowId, std::uint32_t, int) { return false; }

@@ -7,6 +7,7 @@
 // The driver prepares the script and the Run value in the prefix itself,
 // starts the configurator, answers its boxes and looks at the results.
 #include "driver_support.h"
+#include "script_file.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +16,6 @@ using namespace adsl::test;
 
 namespace {
 
-constexpr char script[] = "C:\\Windows\\system32\\adsl.bat";
 constexpr char run_key[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char entry[] = "adsl.bat";
 constexpr char info_title[] = "\xD0\xC5\xCF\xA2\xA3\xBA"; // 信息：
@@ -28,47 +28,6 @@ constexpr int box_text_id = 0xFFFF; // Wine's message box text control
 std::string recorder_path;
 
 // ---- The prefix's script and Run value ------------------------------------
-
-// The script's bytes, or nullopt-like marker when there is no file.
-const std::string no_file = "<no file>";
-
-std::string script_bytes()
-{
-    HANDLE h = CreateFileA(script, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        return no_file;
-    }
-    std::string bytes(GetFileSize(h, nullptr), '\0');
-    DWORD got = 0;
-    if (!bytes.empty()) {
-        ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    }
-    CloseHandle(h);
-    bytes.resize(got);
-    return bytes;
-}
-
-void remove_script()
-{
-    SetFileAttributesA(script, FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(script)) {
-        RemoveDirectoryA(script);
-    }
-}
-
-void put_script(const std::string& bytes)
-{
-    remove_script();
-    HANDLE h = CreateFileA(script, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    if (h != INVALID_HANDLE_VALUE) {
-        if (!bytes.empty()) {
-            WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        }
-        CloseHandle(h);
-    }
-}
 
 struct RunValue {
     bool present = false;
