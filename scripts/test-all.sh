@@ -48,5 +48,5 @@ else
     summary="$summary\nwin32: built, not run ($reason)"
 fi
 
-printf "== summary$summary\n"
+printf "== summary%b\n" "$summary"
 exit $status
