@@ -12,17 +12,13 @@ namespace adsl {
 // The fixed message of a run-time error code.
 std::string_view run_time_error_message(RunTimeError code) noexcept;
 
-// The error dialog's text: the heading, a code line when `code` is not 0,
-// a message line when `message` is not empty.
-Text compose_fatal_error_text(std::string_view message, int code);
-
-// The out-of-memory message for a refused request of `bytes` bytes.
-Text compose_out_of_memory_message(std::size_t bytes);
-
-// The same two texts written into a caller's buffer, for the fatal path,
-// which must not ask an exhausted heap for more. Both answer the length of
-// the whole text; when it does not fit, only `capacity - 1` bytes are
-// written. The buffer always ends with a zero byte (capacity > 0).
+// The error dialog's text (the heading, a code line when `code` is not 0,
+// a message line when `message` is not empty), and the out-of-memory
+// message for a refused request of `bytes` bytes. Both are written into the
+// caller's buffer, since the fatal path must not ask an exhausted heap for
+// more. Both answer the length of the whole text; when it does not fit,
+// only `capacity - 1` bytes are written. The buffer always ends with a zero
+// byte (capacity > 0).
 std::size_t format_fatal_error_text(char* out, std::size_t capacity, std::string_view message, int code) noexcept;
 std::size_t format_out_of_memory_message(char* out, std::size_t capacity, std::size_t bytes) noexcept;
 

@@ -84,19 +84,4 @@ std::size_t format_out_of_memory_message(char* out, std::size_t capacity, std::s
     return put_pieces(out, capacity, {out_of_memory_before, number, out_of_memory_after});
 }
 
-Text compose_fatal_error_text(std::string_view message, int code)
-{
-    const std::size_t length = format_fatal_error_text(nullptr, 0, message, code);
-    HeapBlock block(heap_take(length + 1));
-    format_fatal_error_text(static_cast<char*>(block.get()), length + 1, message, code);
-    return Text::adopt(std::move(block), length);
-}
-
-Text compose_out_of_memory_message(std::size_t bytes)
-{
-    char message[100];
-    const std::size_t length = format_out_of_memory_message(message, sizeof message, bytes);
-    return Text::copy_of(std::string_view(message, length));
-}
-
 } // namespace adsl

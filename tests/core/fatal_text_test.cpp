@@ -1,6 +1,7 @@
 // The fatal error dialog's text, byte for byte.
 #include "runtime/fatal.h"
 #include "support/bytes.h"
+#include "support/fatal_text.h"
 #include "support/gbk.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 namespace adsl {
 namespace {
 
+using test::fatal_dialog_text;
+using test::out_of_memory_message;
 using test::show;
 
 const std::string heading = "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!\r\n\r\n";
@@ -22,7 +25,7 @@ TEST(FatalErrorText, DialogTextFromItsPieces)
 {
     const std::string above(run_time_error_message(RunTimeError::index_above_count));
     const std::string below(run_time_error_message(RunTimeError::index_below_one));
-    const Text oom = compose_out_of_memory_message(1024);
+    const std::string oom = out_of_memory_message(1024);
     struct Case {
         const char* name;
         std::string message;
@@ -33,13 +36,12 @@ TEST(FatalErrorText, DialogTextFromItsPieces)
         {"code 4", below, 4, heading + code_label + "4\r\n\r\n" + message_label + below + "\r\n"},
         {"code 0, empty message", "", 0, heading},
         {"negative code, no message", "", -12, heading + code_label + "-12\r\n\r\n"},
-        {"out of memory", std::string(oom.view()), 0,
+        {"out of memory", oom, 0,
          heading + message_label + "\xB7\xD6\xC5\xE4 1024 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!\r\n"},
     };
     for (const Case& c : cases) {
-        const Text got = compose_fatal_error_text(c.message, c.code);
-        EXPECT_EQ(got.view(), c.expected) << c.name << ": expected " << show(c.expected) << ", got "
-                                          << show(got.view());
+        const std::string got = fatal_dialog_text(c.message, c.code);
+        EXPECT_EQ(got, c.expected) << c.name << ": expected " << show(c.expected) << ", got " << show(got);
     }
 }
 
@@ -89,18 +91,18 @@ using test::gbk_to_utf8;
 // what their comments say.
 TEST(FatalErrorText, GbkConstantsReadAsIntended)
 {
-    const Text oom = compose_out_of_memory_message(1024);
-    const Text heading_only = compose_fatal_error_text("", 0);
-    const Text labels = compose_fatal_error_text("x", 7);
+    const std::string oom = out_of_memory_message(1024);
+    const std::string heading_only = fatal_dialog_text("", 0);
+    const std::string labels = fatal_dialog_text("x", 7);
     struct Case {
         std::string gbk;
         std::string utf8;
     } const cases[] = {
         {std::string(run_time_error_message(RunTimeError::index_above_count)), "数组成员引用下标超出定义范围"},
         {std::string(run_time_error_message(RunTimeError::index_below_one)), "数组成员引用下标必须大于等于1"},
-        {std::string(oom.view()), "分配 1024 字节内存失败!"},
-        {std::string(heading_only.view()), "运行时出错!\r\n\r\n"},
-        {std::string(labels.view()), "运行时出错!\r\n\r\n错误代码：7\r\n\r\n错误信息：x\r\n"},
+        {oom, "分配 1024 字节内存失败!"},
+        {heading_only, "运行时出错!\r\n\r\n"},
+        {labels, "运行时出错!\r\n\r\n错误代码：7\r\n\r\n错误信息：x\r\n"},
     };
     for (const Case& c : cases) {
         const std::string got = gbk_to_utf8(c.gbk);

@@ -16,7 +16,6 @@ using namespace adsl::test;
 
 namespace {
 
-constexpr char run_key[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char entry[] = "adsl.bat";
 constexpr char info_title[] = "\xD0\xC5\xCF\xA2\xA3\xBA"; // 信息：
 constexpr char error_title[] = "\xB4\xED\xCE\xF3";        // 错误
@@ -29,37 +28,9 @@ std::string recorder_path;
 
 // ---- The prefix's script and Run value ------------------------------------
 
-struct RunValue {
-    bool present = false;
-    DWORD type = 0xFFFF;
-    std::string data = "<unread>";
-};
+RunValue run_value() { return read_run_value(entry); }
 
-RunValue run_value()
-{
-    RunValue value;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, run_key, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) {
-        return value;
-    }
-    char data[512];
-    DWORD size = sizeof data;
-    if (RegQueryValueExA(key, entry, nullptr, &value.type, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS) {
-        value.present = true;
-        value.data.assign(data, size);
-    }
-    RegCloseKey(key);
-    return value;
-}
-
-void remove_run_value()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, run_key, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, entry);
-        RegCloseKey(key);
-    }
-}
+void remove_run_value() { delete_run_value(entry); }
 
 void put_run_value(const char* data)
 {
@@ -159,11 +130,11 @@ void check_boxes_at(int line, const Configurator& configurator, const Boxes& exp
 {
     const Boxes got = boxes_of(configurator);
     ok_at(line, got.connection == expected.connection, "connection box: expected %s, got %s\n",
-          shown(expected.connection).c_str(), shown(got.connection).c_str());
-    ok_at(line, got.user == expected.user, "user box: expected %s, got %s\n", shown(expected.user).c_str(),
-          shown(got.user).c_str());
+          show(expected.connection).c_str(), show(got.connection).c_str());
+    ok_at(line, got.user == expected.user, "user box: expected %s, got %s\n", show(expected.user).c_str(),
+          show(got.user).c_str());
     ok_at(line, got.password == expected.password, "password box: expected %s, got %s\n",
-          shown(expected.password).c_str(), shown(got.password).c_str());
+          show(expected.password).c_str(), show(got.password).c_str());
 }
 #define check_boxes(...) check_boxes_at(__LINE__, __VA_ARGS__)
 
@@ -202,8 +173,8 @@ DWORD save_confirmed_at(int line, Configurator& configurator)
         return unset_exit_code;
     }
     const std::string text = box_text(box);
-    ok_at(line, text == confirmation, "confirmation: expected %s, got %s\n", shown(confirmation).c_str(),
-          shown(text).c_str());
+    ok_at(line, text == confirmation, "confirmation: expected %s, got %s\n", show(confirmation).c_str(),
+          show(text).c_str());
     press_ok(box);
     return configurator.exit_code();
 }
@@ -240,8 +211,8 @@ void load_group()
         }
         check_boxes(configurator, c.expected);
         cancel(configurator);
-        ok(script_bytes() == c.bytes, "script after cancel: expected %s, got %s\n", shown(c.bytes).c_str(),
-           shown(script_bytes()).c_str());
+        ok(script_bytes() == c.bytes, "script after cancel: expected %s, got %s\n", show(c.bytes).c_str(),
+           show(script_bytes()).c_str());
     }
 
     current_group = "no script";
@@ -251,7 +222,7 @@ void load_group()
         if (start_quietly(configurator)) {
             check_boxes(configurator, {"", "", ""});
             cancel(configurator);
-            ok(script_bytes() == no_file, "expected no script after cancel, got %s\n", shown(script_bytes()).c_str());
+            ok(script_bytes() == no_file, "expected no script after cancel, got %s\n", show(script_bytes()).c_str());
         }
     }
 
@@ -303,11 +274,11 @@ void unloadable_group()
         Configurator configurator;
         if (launch(configurator)) {
             HWND box = wait_for_box(configurator, info_title);
-            ok(box != nullptr, "expected a warning titled %s, got none\n", shown(info_title).c_str());
+            ok(box != nullptr, "expected a warning titled %s, got none\n", show(info_title).c_str());
             if (box != nullptr) {
                 const std::string text = box_text(box);
                 ok(text.find(script) != std::string::npos, "expected the warning to name %s, got %s\n", script,
-                   shown(text).c_str());
+                   show(text).c_str());
                 ok(find_visible_window(configurator.process_id) == nullptr,
                    "expected the window hidden while the warning is up\n");
                 press_ok(box);
@@ -326,8 +297,8 @@ void unloadable_group()
                "expected the directory kept, got attributes 0x%lx\n", attributes);
             RemoveDirectoryA(script);
         } else {
-            ok(script_bytes() == c.bytes, "script: expected %s, got %s\n", shown(c.bytes).c_str(),
-               shown(script_bytes()).c_str());
+            ok(script_bytes() == c.bytes, "script: expected %s, got %s\n", show(c.bytes).c_str(),
+               show(script_bytes()).c_str());
         }
     }
 }
@@ -388,17 +359,17 @@ void save_group()
         }
         fill_boxes(configurator, values);
         const DWORD code = save_confirmed(configurator);
-        ok(code == 0, "expected exit code 0 after the save of %s, got 0x%lx\n", shown(values.connection).c_str(),
+        ok(code == 0, "expected exit code 0 after the save of %s, got 0x%lx\n", show(values.connection).c_str(),
            code);
         const std::string expected = saved_script(values);
-        ok(script_bytes() == expected, "script: expected %s, got %s\n", shown(expected).c_str(),
-           shown(script_bytes()).c_str());
+        ok(script_bytes() == expected, "script: expected %s, got %s\n", show(expected).c_str(),
+           show(script_bytes()).c_str());
         const RunValue value = run_value();
         ok(value.present && value.type == REG_SZ, "expected a REG_SZ Run value, got present %d type %lu\n",
            value.present, value.type);
         ok(value.data == std::string(script, sizeof script), "Run value: expected %s (%u bytes), got %s (%u bytes)\n",
-           shown(std::string(script, sizeof script)).c_str(), static_cast<unsigned>(sizeof script),
-           shown(value.data).c_str(), static_cast<unsigned>(value.data.size()));
+           show(std::string(script, sizeof script)).c_str(), static_cast<unsigned>(sizeof script),
+           show(value.data).c_str(), static_cast<unsigned>(value.data.size()));
 
         std::vector<std::string> expected_arguments{values.connection};
         if (!values.user.empty()) {
@@ -408,7 +379,7 @@ void save_group()
         const std::vector<std::string> got = run_script();
         std::string got_list;
         for (const std::string& a : got) {
-            got_list += shown(a) + " ";
+            got_list += show(a) + " ";
         }
         ok(got == expected_arguments, "Rasdial received %s\n", got_list.c_str());
     }
@@ -465,16 +436,16 @@ void refusal_group()
             break;
         }
         const std::string text = box_text(box);
-        ok(text != confirmation && !text.empty(), "expected a refusal, got %s\n", shown(text).c_str());
+        ok(text != confirmation && !text.empty(), "expected a refusal, got %s\n", show(text).c_str());
         press_ok(box);
         wait_for([&] { return wait_for_box(configurator, info_title, 0) == nullptr; }, 3000);
         check_focus(configurator, c.box);
         ok(configurator.running() && IsWindowVisible(configurator.window), "expected the window still open\n");
-        ok(script_bytes() == old_script, "script: expected %s, got %s\n", shown(old_script).c_str(),
-           shown(script_bytes()).c_str());
+        ok(script_bytes() == old_script, "script: expected %s, got %s\n", show(old_script).c_str(),
+           show(script_bytes()).c_str());
         const RunValue value = run_value();
         ok(value.data == std::string("C:\\old\\value.bat", 17), "Run value changed to %s\n",
-           shown(value.data).c_str());
+           show(value.data).c_str());
     }
     current_group = "refusals";
     cancel(configurator);
@@ -555,13 +526,13 @@ void failure_group()
             press_ok(box);
         }
         HWND error = wait_for_box(configurator, error_title);
-        ok(error != nullptr, "expected an error titled %s (program running: %d)\n", shown(error_title).c_str(),
+        ok(error != nullptr, "expected an error titled %s (program running: %d)\n", show(error_title).c_str(),
            configurator.running());
         if (error != nullptr) {
             const std::string text = box_text(error);
             const char* subject = c.setup == 1 ? run_key : script;
             ok(text.find(subject) != std::string::npos, "expected the error to name %s, got %s\n", subject,
-               shown(text).c_str());
+               show(text).c_str());
             press_ok(error);
         }
         pause_ms(300);
@@ -573,9 +544,9 @@ void failure_group()
         } else if (c.setup == 1) {
             const std::string expected = saved_script(values);
             ok(script_bytes() == expected, "the script is written before the registration: got %s\n",
-               shown(script_bytes()).c_str());
+               show(script_bytes()).c_str());
         } else {
-            ok(script_bytes() == old_script, "the read-only script changed: got %s\n", shown(script_bytes()).c_str());
+            ok(script_bytes() == old_script, "the read-only script changed: got %s\n", show(script_bytes()).c_str());
         }
         cancel(configurator);
         if (c.setup == 0) {
@@ -616,8 +587,8 @@ void reset_group()
             cancel(configurator);
         }
     }
-    ok(script_bytes() == old_script, "script: expected %s, got %s\n", shown(old_script).c_str(),
-       shown(script_bytes()).c_str());
+    ok(script_bytes() == old_script, "script: expected %s, got %s\n", show(old_script).c_str(),
+       show(script_bytes()).c_str());
     ok(!run_value().present, "a Run value appeared\n");
 
     current_group = "close";
@@ -629,7 +600,7 @@ void reset_group()
             ok(code == 0, "expected exit code 0 after closing, got 0x%lx\n", code);
         }
     }
-    ok(script_bytes() == old_script, "script after close: got %s\n", shown(script_bytes()).c_str());
+    ok(script_bytes() == old_script, "script after close: got %s\n", show(script_bytes()).c_str());
 }
 
 // Clicks the button at its centre with the mouse, as a user would.
@@ -688,8 +659,8 @@ void modal_group()
         const DWORD code = configurator.exit_code();
         ok(code == 0, "expected exit code 0, got 0x%lx\n", code);
         const std::string expected = saved_script(values);
-        ok(script_bytes() == expected, "script: expected %s, got %s\n", shown(expected).c_str(),
-           shown(script_bytes()).c_str());
+        ok(script_bytes() == expected, "script: expected %s, got %s\n", show(expected).c_str(),
+           show(script_bytes()).c_str());
     }
 }
 

@@ -4,6 +4,8 @@
 // number of failed checks.
 #pragma once
 
+#include "../support/bytes.h"
+
 #include <windows.h>
 
 #include <cstdarg>
@@ -40,22 +42,6 @@ inline int summary()
 {
     std::printf("%s: %d tests executed, %d failures\n", current_group, checks_done, checks_failed);
     return checks_failed == 0 ? 0 : 1;
-}
-
-// Bytes as a C literal, every byte outside printable ASCII as \xNN.
-inline std::string shown(std::string_view bytes)
-{
-    std::string out = "\"";
-    for (unsigned char c : bytes) {
-        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", c);
-            out += escape;
-        }
-    }
-    return out + "\"";
 }
 
 // A process or thread handle, closed with CloseHandle.

@@ -175,7 +175,7 @@ inline bool start_at(int line, Configurator& configurator, const char* program =
     configurator.process_id = info.dwProcessId;
     wait_for([&] { return (configurator.window = find_visible_window(info.dwProcessId)) != nullptr; }, 20000);
     ok_at(line, configurator.window != nullptr, "expected a visible window captioned %s, got %p\n",
-          shown(caption).c_str(), static_cast<void*>(configurator.window));
+          show(caption).c_str(), static_cast<void*>(configurator.window));
     if (configurator.window == nullptr) {
         return false;
     }

@@ -171,8 +171,8 @@ void check_control_at(int line, const Configurator& configurator, const ControlC
           "%s: expected (%d,%d) sized %dx%d, got (%ld,%ld) sized %ldx%ld\n", name, expected.left, expected.top,
           expected.width, expected.height, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     const std::string text = window_text(control);
-    ok_at(line, text == expected.text, "%s: expected text %s, got %s\n", name, shown(expected.text).c_str(),
-          shown(text).c_str());
+    ok_at(line, text == expected.text, "%s: expected text %s, got %s\n", name, show(expected.text).c_str(),
+          show(text).c_str());
     const auto style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
     ok_at(line, (style & expected.required_style) == expected.required_style,
           "%s: expected style bits 0x%08lx, got style 0x%08lx\n", name, expected.required_style, style);
@@ -336,7 +336,7 @@ void test_keys(int, char**)
             }
             const std::string text = window_text(configurator.child(box1));
             ok(text == "abc", "%s on %s: expected box 1 still \"abc\", got %s\n", key.name, child_name(place.control),
-               shown(text).c_str());
+               show(text).c_str());
             check_focus(configurator, place.control);
         }
     }
@@ -424,7 +424,7 @@ void test_ending(int, char**)
         for (int i = 0; i < 3; ++i) {
             const std::string text = window_text(configurator.child(boxes[i]));
             ok(text == typed[i], "%s: expected %s typed into %s, got %s\n", reset.name, typed[i], child_name(boxes[i]),
-               shown(text).c_str());
+               show(text).c_str());
         }
         check_focus(configurator, button1);
         if (reset.by_space) {
@@ -438,7 +438,7 @@ void test_ending(int, char**)
         for (int identifier : boxes) {
             std::string text;
             wait_for([&] { return (text = window_text(configurator.child(identifier))).empty(); }, 2000);
-            ok(text.empty(), "%s: expected %s empty, got %s\n", reset.name, child_name(identifier), shown(text).c_str());
+            ok(text.empty(), "%s: expected %s empty, got %s\n", reset.name, child_name(identifier), show(text).c_str());
         }
         ok(configurator.running(), "%s: expected the program running, got it ended with 0x%lx\n", reset.name,
            configurator.exit_code(0));
@@ -596,7 +596,7 @@ int main(int argc, char** argv)
         wait_for([&] { return (window = FindWindowA(nullptr, caption)) != nullptr && IsWindowVisible(window); },
                  20000);
         if (window == nullptr) {
-            std::fprintf(stderr, "gui_driver: no window captioned %s\n", shown(caption).c_str());
+            std::fprintf(stderr, "gui_driver: no window captioned %s\n", show(caption).c_str());
             return 1;
         }
         if (!closing) {

@@ -2,6 +2,8 @@
 // outside the program.
 #pragma once
 
+#include "../support/win32_probes.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,22 +16,7 @@ inline constexpr char script[] = "C:\\Windows\\system32\\adsl.bat";
 inline const std::string no_file = "<no file>";
 
 // The script's bytes, or no_file.
-inline std::string script_bytes()
-{
-    HANDLE h = CreateFileA(script, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        return no_file;
-    }
-    std::string bytes(GetFileSize(h, nullptr), '\0');
-    DWORD got = 0;
-    if (!bytes.empty()) {
-        ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    }
-    CloseHandle(h);
-    bytes.resize(got);
-    return bytes;
-}
+inline std::string script_bytes() { return file_bytes(script, no_file); }
 
 // Removes the script, or a directory in its place.
 inline void remove_script()

@@ -2,6 +2,7 @@
 #include "config/dial_script.h"
 #include "runtime/autostart.h"
 #include "support/bytes.h"
+#include "support/win32_probes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,44 +13,13 @@
 namespace adsl {
 namespace {
 
+using test::delete_run_value;
+using test::read_run_value;
+using test::RunValue;
 using test::show;
 
 constexpr char test_value[] = "adsl-autostart-test";
 constexpr char neighbour_value[] = "adsl-autostart-neighbour";
-
-struct Value {
-    bool present = false;
-    DWORD type = 0xFFFF;
-    std::string data = "(unread)";
-};
-
-Value read_run_value(const char* name)
-{
-    Value value;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(run_key_path).c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY,
-                      &key) != ERROR_SUCCESS) {
-        return value;
-    }
-    char buffer[1024];
-    DWORD size = sizeof buffer;
-    if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS) {
-        value.present = true;
-        value.data.assign(buffer, size);
-    }
-    RegCloseKey(key);
-    return value;
-}
-
-void delete_run_value(const char* name)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(run_key_path).c_str(), 0, KEY_SET_VALUE | KEY_WOW64_64KEY,
-                      &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, name);
-        RegCloseKey(key);
-    }
-}
 
 class Registration : public ::testing::Test {
 protected:
@@ -83,7 +53,7 @@ protected:
 
     void expect_neighbour_kept()
     {
-        const Value neighbour = read_run_value(neighbour_value);
+        const RunValue neighbour = read_run_value(neighbour_value);
         EXPECT_TRUE(neighbour.present && neighbour.data == std::string("keep", 5))
             << "neighbour value changed: " << show(neighbour.data);
     }
@@ -95,7 +65,7 @@ protected:
 TEST_F(Registration, CreatesAndReplacesTheValue)
 {
     EXPECT_EQ(register_autostart(test_value, first_), 1) << "first registration";
-    Value value = read_run_value(test_value);
+    RunValue value = read_run_value(test_value);
     EXPECT_TRUE(value.present) << "value missing after registration";
     EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(value.data, first_ + '\0') << "expected " << show(first_ + '\0') << ", got " << show(value.data);
@@ -117,7 +87,7 @@ TEST_F(Registration, TheScriptEntryHoldsTwentyNineBytes)
         CloseHandle(h);
     }
     EXPECT_EQ(register_autostart(test_value, script_path), 1);
-    const Value value = read_run_value(test_value);
+    const RunValue value = read_run_value(test_value);
     EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(value.data.size(), 29u) << "data " << show(value.data);
     EXPECT_EQ(value.data, script + '\0');
@@ -150,7 +120,7 @@ TEST_F(Registration, NeverDeletesAValue)
     ASSERT_EQ(register_autostart(test_value, first_), 1);
     EXPECT_EQ(register_autostart(test_value, ""), 0);
     EXPECT_EQ(register_autostart(test_value, first_ + ".missing"), 0);
-    const Value value = read_run_value(test_value);
+    const RunValue value = read_run_value(test_value);
     EXPECT_EQ(value.data, first_ + '\0') << "a failed registration changed the value: " << show(value.data);
 }
 

@@ -3,6 +3,7 @@
 // end-of-run routine and the open file are checked.
 #include "runtime/fatal.h"
 #include "support/bytes.h"
+#include "support/fatal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -77,13 +78,12 @@ struct Case {
 
 TEST(FatalErrorDialog, ShowsItsTextAndEndsTheProgram)
 {
-    const Text code1 = compose_fatal_error_text(run_time_error_message(RunTimeError::index_above_count), 1);
-    const Text code4 = compose_fatal_error_text(run_time_error_message(RunTimeError::index_below_one), 4);
-    const Text oom = compose_fatal_error_text(compose_out_of_memory_message(1024).view(), 0);
     const Case cases[] = {
-        {"code1", true, std::string(code1.view()), 0xFFFFFFFF, false},
-        {"code4", true, std::string(code4.view()), 0xFFFFFFFF, false},
-        {"oom", true, std::string(oom.view()), 0xFFFFFFFF, false},
+        {"code1", true, test::fatal_dialog_text(run_time_error_message(RunTimeError::index_above_count), 1),
+         0xFFFFFFFF, false},
+        {"code4", true, test::fatal_dialog_text(run_time_error_message(RunTimeError::index_below_one), 4),
+         0xFFFFFFFF, false},
+        {"oom", true, test::fatal_dialog_text(test::out_of_memory_message(1024), 0), 0xFFFFFFFF, false},
         {"end", false, "", 0, true},
     };
     char temp[MAX_PATH];

@@ -1,6 +1,7 @@
 // Script file access against real files in the test's Wine prefix.
 #include "runtime/files.h"
 #include "support/bytes.h"
+#include "support/win32_probes.h"
 
 #include <gtest/gtest.h>
 
@@ -56,22 +57,7 @@ protected:
         return file;
     }
 
-    static std::string contents(const std::string& file)
-    {
-        HANDLE h = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE) {
-            return "(cannot open)";
-        }
-        std::string bytes(GetFileSize(h, nullptr), '\0');
-        DWORD got = 0;
-        if (!bytes.empty()) {
-            ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-        }
-        CloseHandle(h);
-        bytes.resize(got);
-        return bytes;
-    }
+    static std::string contents(const std::string& file) { return test::file_bytes(file.c_str(), "(cannot open)"); }
 
     std::string folder_;
     std::vector<std::string> made_;
